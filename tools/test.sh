@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds both trees and runs every test in them: the native tree (portable code
+# under ASan and UBSan, plus a bounded fuzzing run) and the win32 tree (the real
+# DLL and its tests under 32-bit wine). This is exactly what CI runs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/bootstrap.sh
+
+cmake --preset native >/dev/null
+cmake --build --preset native
+cmake --preset win32 >/dev/null
+cmake --build --preset win32
+
+# One wineserver serves the whole run instead of one starting per test
+# program; the prefix is created once, before tests run side by side.
+export WINEPREFIX="$PWD/build/win32/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+wineserver -p
+trap 'wineserver -k 2>/dev/null || true' EXIT
+wine wineboot.exe --init >/dev/null 2>&1 || true
+
+status=0
+ctest --preset native -j2 --timeout 600 || status=1
+ctest --preset win32 -j2 --timeout 600 || status=1
+exit "$status"
