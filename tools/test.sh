@@ -17,6 +17,7 @@ cmake --build --preset win32
 export WINEPREFIX="$PWD/build/win32/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+mkdir -p "$WINEPREFIX"
 wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT
 wine wineboot.exe --init >/dev/null 2>&1 || true
