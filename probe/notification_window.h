@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "win32_owners.h"
+#include "frame/win32_owners.h"
 
 class NotificationWindow {
  public:
@@ -28,7 +28,7 @@ class NotificationWindow {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   Handler handler_;
-  UniqueWindow window_;
+  UniqueHwnd window_;
 };
 
 // Why PumpMessages returned.

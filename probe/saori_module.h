@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "win32_owners.h"
+#include "frame/win32_owners.h"
 
 // Why a module could not be used, in one line for the person at the terminal.
 struct ModuleLoadError {
@@ -46,7 +46,7 @@ class SaoriModule {
 
   SaoriModule() = default;
 
-  UniqueModule library_;
+  UniqueHmodule library_;
   std::wstring folder_;
   LoadFn load_ = nullptr;
   RequestFn request_ = nullptr;

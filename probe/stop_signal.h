@@ -3,7 +3,7 @@
 // loop waits on, so the watch can stop and unload the module cleanly.
 #include <windows.h>
 
-#include "win32_owners.h"
+#include "frame/win32_owners.h"
 
 class StopSignal {
  public:

@@ -60,11 +60,16 @@ struct GlobalTraits {
   static HGLOBAL invalid() noexcept { return nullptr; }
   static void close(HGLOBAL block) noexcept { ::GlobalFree(block); }
 };
+struct HwndTraits {  // a window this thread created and destroys
+  static HWND invalid() noexcept { return nullptr; }
+  static void close(HWND window) noexcept { ::DestroyWindow(window); }
+};
 
 using UniqueHandle = UniqueAny<HANDLE, HandleTraits>;
 using UniqueFileHandle = UniqueAny<HANDLE, FileHandleTraits>;
 using UniqueHmodule = UniqueAny<HMODULE, HmoduleTraits>;
 using UniqueGlobal = UniqueAny<HGLOBAL, GlobalTraits>;
+using UniqueHwnd = UniqueAny<HWND, HwndTraits>;
 
 // Holds one reference to a COM interface: AddRef on copy, Release when the
 // reference is dropped. Adopting a raw pointer does not AddRef (it takes over
