@@ -5,6 +5,13 @@ function(tesmir_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()
 
+# Tests that run wine programs share the wine session of the build tree.
+function(tesmir_needs_wine_session)
+  if(TESMIR_WIN32)
+    set_tests_properties(${ARGN} PROPERTIES FIXTURES_REQUIRED wine_session)
+  endif()
+endfunction()
+
 # tesmir_add_test(NAME <name> SOURCES <files...> [LIBS <libs...>]
 #                 [WINE_OVERRIDES <overrides>] [ENV <VAR=value...>] [DEPENDS <targets...>])
 # One GoogleTest program, run by ctest; in the win32 tree it runs under wine.
@@ -26,4 +33,5 @@ function(tesmir_add_test)
   if(env)
     set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}")
   endif()
+  tesmir_needs_wine_session(${T_NAME})
 endfunction()

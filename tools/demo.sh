@@ -15,6 +15,9 @@ bin="$PWD/build/win32/bin"
 if [ ! -d build/win32/wineprefix ]; then
   echo "demo: preparing the wine prefix in build/win32 (once, about 15 seconds)"
 fi
+# wine's own services start once, detached from the demo's output.
+build/win32/wine-session start
+trap 'build/win32/wine-session stop' EXIT
 echo "demo: Tesmir.dll reports the virtual controller; one line per change"
 echo
 

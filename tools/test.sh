@@ -12,16 +12,8 @@ cmake --build --preset native
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
 
-# One wineserver serves the whole run instead of one starting per test
-# program; the prefix is created once, before tests run side by side.
-export WINEPREFIX="$PWD/build/win32/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-mkdir -p "$WINEPREFIX"
-wineserver -p
-trap 'wineserver -k 2>/dev/null || true' EXIT
-wine wineboot.exe --init >/dev/null 2>&1 || true
-
+# In the win32 tree ctest first starts one wine session (a persistent
+# wineserver and wine's services) that every test program then shares.
 status=0
 ctest --preset native -j2 --timeout 600 || status=1
 ctest --preset win32 -j2 --timeout 600 || status=1
