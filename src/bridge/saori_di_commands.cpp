@@ -65,6 +65,12 @@ void CSAORIDi::ExecuteCreate(const CSAORIRequest& request, CSAORIResponse& respo
     response.status = kStatusBadRequest;
     return;
   }
+  // Only a load hook that ran out of memory leaves no controller set; there
+  // is nothing to open then, and nothing is recorded.
+  if (!controllerSet) {
+    response.status = kStatusInternalError;
+    return;
+  }
   const auto& args = request.args;
   const std::size_t count = args.size() - 1;
   auto handles = std::make_unique<HWND[]>(count);
