@@ -14,16 +14,8 @@ class VirtualDevice final : public IDirectInputDevice8W {
 
   // IUnknown
   STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
-    WorldAccess world;
-    bool known = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDirectInputDevice8W);
-    HRESULT result = object == nullptr ? E_POINTER : known ? S_OK : E_NOINTERFACE;
-    world->Log(kVdiQueryInterface, index_, {I32(static_cast<DWORD>(result))}, riid);
-    if (object != nullptr) *object = nullptr;
-    if (result != S_OK) return result;
-    ++refs_;
-    ++world->outstandingRefs;
-    *object = static_cast<IDirectInputDevice8W*>(this);
-    return S_OK;
+    return CountQueryInterface(riid, IID_IDirectInputDevice8W,
+                               static_cast<IDirectInputDevice8W*>(this), object, refs_, index_);
   }
   STDMETHODIMP_(ULONG) AddRef() override { return CountAddRef(refs_, index_); }
   STDMETHODIMP_(ULONG) Release() override {

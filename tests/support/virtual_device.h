@@ -15,5 +15,9 @@ IDirectInput8W* NewVirtualDirectInput(VirtualWorld& world);
 ULONG CountAddRef(LONG& refs, std::int32_t device);
 // Returns the references left; at zero the caller deletes the object.
 ULONG CountRelease(LONG& refs, std::int32_t device);
+// Answers QueryInterface for IUnknown and the object's own interface `own`
+// (handing out `self` with one more reference), logs the call.
+HRESULT CountQueryInterface(REFIID riid, REFIID own, void* self, void** object, LONG& refs,
+                            std::int32_t device);
 // Records that a new object exists with one reference.
 void CountNewObject(VirtualWorld& world);

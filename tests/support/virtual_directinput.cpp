@@ -24,16 +24,8 @@ DIDEVICEINSTANCEW DescribeController(const ScriptedController& controller) {
 class VirtualDirectInput final : public IDirectInput8W {
  public:
   STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
-    WorldAccess world;
-    bool known = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDirectInput8W);
-    HRESULT result = object == nullptr ? E_POINTER : known ? S_OK : E_NOINTERFACE;
-    world->Log(kVdiQueryInterface, kVdiInterface, {I32(result)}, riid);
-    if (object != nullptr) *object = nullptr;
-    if (result != S_OK) return result;
-    ++refs_;
-    ++world->outstandingRefs;
-    *object = static_cast<IDirectInput8W*>(this);
-    return S_OK;
+    return CountQueryInterface(riid, IID_IDirectInput8W, static_cast<IDirectInput8W*>(this), object,
+                               refs_, kVdiInterface);
   }
   STDMETHODIMP_(ULONG) AddRef() override { return CountAddRef(refs_, kVdiInterface); }
   STDMETHODIMP_(ULONG) Release() override {

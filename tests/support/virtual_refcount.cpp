@@ -19,6 +19,20 @@ ULONG CountRelease(LONG& refs, std::int32_t device) {
   return static_cast<ULONG>(refs);
 }
 
+HRESULT CountQueryInterface(REFIID riid, REFIID own, void* self, void** object, LONG& refs,
+                            std::int32_t device) {
+  WorldAccess world;
+  const bool known = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, own);
+  const HRESULT result = object == nullptr ? E_POINTER : known ? S_OK : E_NOINTERFACE;
+  world->Log(kVdiQueryInterface, device, {static_cast<std::int32_t>(result)}, riid);
+  if (object != nullptr) *object = nullptr;
+  if (result != S_OK) return result;
+  ++refs;
+  ++world->outstandingRefs;
+  *object = self;
+  return S_OK;
+}
+
 void CountNewObject(VirtualWorld& world) {
   ++world.liveObjects;
   ++world.outstandingRefs;
